@@ -1,0 +1,13 @@
+#pragma once
+// NOTE: MinGW's GL/gl.h pulls in all of windows.h unless WINGDIAPI and
+// APIENTRY are already defined. Defining them here keeps the drawing code
+// free of windows.h, so the native tests can run it on an offscreen context.
+#if defined(_WIN32)
+#ifndef APIENTRY
+#define APIENTRY __stdcall
+#endif
+#ifndef WINGDIAPI
+#define WINGDIAPI __declspec(dllimport)
+#endif
+#endif
+#include <GL/gl.h>
