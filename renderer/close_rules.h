@@ -1,4 +1,5 @@
 #pragma once
+#include "saver_event.h"
 
 struct ScreenPoint {
   long x;
@@ -15,18 +16,6 @@ class SaverPlatform {
   // Runs the system's password check where there is one; true when the saver
   // may close.
   virtual bool VerifyClose() = 0;
-};
-
-// The messages the saver reacts to, decoded from the window messages.
-enum class SaverEvent {
-  Close,
-  Shown,           // WM_SHOWWINDOW showing the window
-  ActivationLost,  // WM_ACTIVATEAPP for another program
-  KeyDown,     // WM_KEYDOWN and WM_SYSKEYDOWN
-  ButtonDown,  // left, right and middle
-  SetCursor,
-  MouseMove,
-  Other,
 };
 
 // Either the message gets the default window handling, or it is answered

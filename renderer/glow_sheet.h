@@ -26,6 +26,7 @@ class GlowSheet {
 
   int Resolution() const { return resolution_; }
   const SheetVertex& At(int i, int j) const { return grid_[i * (resolution_ + 1) + j]; }
+  SheetVertex& At(int i, int j) { return grid_[i * (resolution_ + 1) + j]; }
 
   float wave[kWaveCount];
   float phase[kWaveCount];
@@ -40,7 +41,6 @@ class GlowSheet {
   float saturationRate;
 
  private:
-  SheetVertex& At(int i, int j) { return grid_[i * (resolution_ + 1) + j]; }
   void AdvanceWaves(float dt);
   void ShapeSurface();
   void LightEdgeOnPoints();

@@ -19,35 +19,11 @@ namespace {
 
 SaverWindow* SaverOf(HWND window) { return reinterpret_cast<SaverWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA)); }
 
-SaverEvent DecodeSaverEvent(UINT message, WPARAM wParam) {
-  switch (message) {
-    case WM_CLOSE:
-      return SaverEvent::Close;
-    case WM_SHOWWINDOW:
-      return wParam != 0 ? SaverEvent::Shown : SaverEvent::Other;
-    case WM_ACTIVATEAPP:
-      return wParam == 0 ? SaverEvent::ActivationLost : SaverEvent::Other;
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      return SaverEvent::KeyDown;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      return SaverEvent::ButtonDown;
-    case WM_SETCURSOR:
-      return SaverEvent::SetCursor;
-    case WM_MOUSEMOVE:
-      return SaverEvent::MouseMove;
-    default:
-      return SaverEvent::Other;
-  }
-}
-
 // Last in the chain: the close rules, then the default handling.
 LRESULT SaverDefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   SaverWindow* saver = SaverOf(window);
   if (saver != nullptr) {
-    const SaverReply reply = saver->closeRules.Handle(DecodeSaverEvent(message, wParam));
+    const SaverReply reply = saver->closeRules.Handle(DecodeSaverEvent(message, static_cast<std::uintptr_t>(wParam)));
     if (!reply.useDefault) return reply.result;
   }
   return DefWindowProcA(window, message, wParam, lParam);
