@@ -4,22 +4,25 @@
 
 #include "hsv_colour.h"
 #include "random_source.h"
-#include "vec3.h"
 
 GlowSheet::GlowSheet(const SceneParameters& parameters)
-    : resolution_(parameters.gridResolution),
-      glowThreshold_(static_cast<float>(parameters.glowBand) * 0.01f),
+    : glowThreshold_(static_cast<float>(parameters.glowBand) * 0.01f),
       inverseGlowThreshold_(1.0f / glowThreshold_) {
-  const int n = resolution_;
+  const int n = parameters.gridResolution;
+  const std::size_t points = static_cast<std::size_t>((n + 1) * (n + 1));
+  grid_.resolution = n;
+  for (std::vector<float>* field : {&grid_.x, &grid_.y, &grid_.z, &grid_.u, &grid_.v, &grid_.radiusSquared,
+                                    &grid_.brightness})
+    field->assign(points, 0.0f);
   const float step = 1.0f / (static_cast<float>(n) * 0.5f);
-  grid_.resize(static_cast<std::size_t>((n + 1) * (n + 1)));
   for (int i = 0; i <= n; ++i) {
     for (int j = 0; j <= n; ++j) {
-      SheetVertex& p = At(i, j);
-      p = {};
-      p.u = static_cast<float>(i) * step - 1.0f;
-      p.v = static_cast<float>(j) * step - 1.0f;
-      p.radiusSquared = p.u * p.u + p.v * p.v;
+      const int p = grid_.Index(i, j);
+      const float u = static_cast<float>(i) * step - 1.0f;
+      const float v = static_cast<float>(j) * step - 1.0f;
+      grid_.u[p] = u;
+      grid_.v[p] = v;
+      grid_.radiusSquared[p] = u * u + v * v;
     }
   }
 
@@ -53,32 +56,68 @@ void GlowSheet::AdvanceWaves(float dt) {
   }
 }
 
+namespace {
+
+// Scales the vector to length 1; a vector of length exactly 0 becomes
+// (0, 1, 0). Written without branches so the glow loop vectorises: a
+// zero-length vector has all components 0, dividing by 1 keeps them so, and
+// y gains the 1.
+inline void Normalise(float& x, float& y, float& z) {
+  const float length = std::sqrt(x * x + y * y + z * z);
+  const float degenerate = static_cast<float>(length == 0.0f);
+  const float inverse = 1.0f / (length + degenerate);
+  x *= inverse;
+  y = y * inverse + degenerate;
+  z *= inverse;
+}
+
+}  // namespace
+
+SheetVertex GlowSheet::At(int i, int j) const {
+  const int p = grid_.Index(i, j);
+  return {grid_.x[p], grid_.y[p], grid_.z[p], grid_.u[p], grid_.v[p], grid_.radiusSquared[p], grid_.brightness[p]};
+}
+
 void GlowSheet::ShapeSurface() {
-  const float* w = wave;
-  for (SheetVertex& p : grid_) {
-    const float r2 = p.radiusSquared;
-    p.x = w[0] * p.u * p.u * p.v + w[1] * r2 + 0.5f * w[2];
-    p.y = w[3] * r2 * p.v * p.v + w[4] * p.u + 0.5f * w[5];
-    p.z = w[6] * p.u * (r2 * r2) + w[7] * p.v + w[8];
-  }
+  const float w0 = wave[0], w1 = wave[1], w2 = 0.5f * wave[2];
+  const float w3 = wave[3], w4 = wave[4], w5 = 0.5f * wave[5];
+  const float w6 = wave[6], w7 = wave[7], w8 = wave[8];
+  const float* u = grid_.u.data();
+  const float* v = grid_.v.data();
+  const float* r2 = grid_.radiusSquared.data();
+  float* x = grid_.x.data();
+  float* y = grid_.y.data();
+  float* z = grid_.z.data();
+  const int points = static_cast<int>(grid_.x.size());
+  // One loop per component: each then writes a single array, few enough
+  // possible overlaps for the compiler to check them and vectorise.
+  for (int p = 0; p < points; ++p) x[p] = w0 * u[p] * u[p] * v[p] + w1 * r2[p] + w2;
+  for (int p = 0; p < points; ++p) y[p] = w3 * r2[p] * v[p] * v[p] + w4 * u[p] + w5;
+  for (int p = 0; p < points; ++p) z[p] = w6 * u[p] * (r2[p] * r2[p]) + w7 * v[p] + w8;
 }
 
 void GlowSheet::LightEdgeOnPoints() {
-  const int n = resolution_;
-  auto position = [this](int i, int j) {
-    const SheetVertex& p = At(i, j);
-    return Vec3{p.x, p.y, p.z};
-  };
+  const int n = grid_.resolution;
+  const int stride = n + 1;
+  const float* x = grid_.x.data();
+  const float* y = grid_.y.data();
+  const float* z = grid_.z.data();
+  float* brightness = grid_.brightness.data();
   for (int i = 1; i < n; ++i) {
+    const int row = i * stride;
     for (int j = 1; j < n; ++j) {
-      Vec3 a = position(i, j + 1) - position(i, j - 1);
-      Vec3 b = position(i + 1, j) - position(i - 1, j);
-      a.Normalise();
-      b.Normalise();
-      float glow = (glowThreshold_ - std::fabs(CrossZ(b, a))) * inverseGlowThreshold_;
+      const int p = row + j;
+      // a runs along the row between the point's two neighbours, b across.
+      float ax = x[p + 1] - x[p - 1], ay = y[p + 1] - y[p - 1], az = z[p + 1] - z[p - 1];
+      float bx = x[p + stride] - x[p - stride], by = y[p + stride] - y[p - stride], bz = z[p + stride] - z[p - stride];
+      Normalise(ax, ay, az);
+      Normalise(bx, by, bz);
+      // Only the z component of b x a matters: the part of the surface normal
+      // along the viewing axis. Near 0 the surface is seen edge-on and glows.
+      float glow = (glowThreshold_ - std::fabs(bx * ay - by * ax)) * inverseGlowThreshold_;
       if (glow > 1.0f) glow = 1.0f;
       if (glow < 0.0f) glow = 0.0f;
-      At(i, j).brightness = glow;
+      brightness[p] = glow;
     }
   }
 }

@@ -3,11 +3,21 @@
 
 #include "scene_parameters.h"
 
+// One grid point as the drawing and the tests see it.
 struct SheetVertex {
   float x, y, z;        // hidden surface position, recomputed every update
   float u, v;           // fixed grid coordinates in [-1, 1]
   float radiusSquared;  // u^2 + v^2
   float brightness;     // edge-on glow in [0, 1]; border points stay 0
+};
+
+// The grid held field by field, point (i, j) at i * (N + 1) + j, so that the
+// per-frame loops run over contiguous floats and vectorise.
+struct SheetGrid {
+  int resolution = 0;
+  std::vector<float> x, y, z, u, v, radiusSquared, brightness;
+
+  int Index(int i, int j) const { return i * (resolution + 1) + j; }
 };
 
 inline constexpr int kWaveCount = 9;
@@ -24,9 +34,9 @@ class GlowSheet {
   // fills the surface, the glow and the colour.
   void Update(float dt);
 
-  int Resolution() const { return resolution_; }
-  const SheetVertex& At(int i, int j) const { return grid_[i * (resolution_ + 1) + j]; }
-  SheetVertex& At(int i, int j) { return grid_[i * (resolution_ + 1) + j]; }
+  int Resolution() const { return grid_.resolution; }
+  SheetVertex At(int i, int j) const;
+  float& Brightness(int i, int j) { return grid_.brightness[grid_.Index(i, j)]; }
 
   float wave[kWaveCount];
   float phase[kWaveCount];
@@ -46,8 +56,7 @@ class GlowSheet {
   void LightEdgeOnPoints();
   void DriftColour(float dt);
 
-  int resolution_;
   float glowThreshold_;
   float inverseGlowThreshold_;
-  std::vector<SheetVertex> grid_;  // row i, column j at i * (N + 1) + j
+  SheetGrid grid_;
 };

@@ -52,7 +52,7 @@ class OffscreenScene : public ::testing::Test {
     sheet.green = green;
     sheet.blue = blue;
     for (int i = 0; i <= sheet.Resolution(); ++i)
-      for (int j = 0; j <= sheet.Resolution(); ++j) sheet.At(i, j).brightness = brightness;
+      for (int j = 0; j <= sheet.Resolution(); ++j) sheet.Brightness(i, j) = brightness;
     return sheet;
   }
 
@@ -74,10 +74,10 @@ void DrawEveryStrip(const GlowSheet& sheet) {
   for (int i = 0; i < n; ++i) {
     glBegin(GL_TRIANGLE_STRIP);
     for (int j = 0; j <= n; ++j) {
-      for (const SheetVertex* p : {&sheet.At(i + 1, j), &sheet.At(i, j)}) {
-        const float b = p->brightness;
+      for (const SheetVertex& p : {sheet.At(i + 1, j), sheet.At(i, j)}) {
+        const float b = p.brightness;
         glColor3f(sheet.red + b - 1.0f, sheet.green + b - 1.0f, sheet.blue + b - 1.0f);
-        glVertex3f(p->u, p->v, b);
+        glVertex3f(p.u, p.v, b);
       }
     }
     glEnd();
@@ -111,7 +111,7 @@ TEST_F(OffscreenScene, AFullyBrightSheetShowsItsColourAndNeverAZeroChannel) {
 TEST_F(OffscreenScene, ALitPatchGlowsWhereItIsAndNowhereElse) {
   GlowSheet sheet = SheetWithColour(0.2f, 1.0f, 0.8f, 0.0f);
   for (int i = 4; i <= 6; ++i)
-    for (int j = 4; j <= 6; ++j) sheet.At(i, j).brightness = 1.0f;  // around the grid's centre
+    for (int j = 4; j <= 6; ++j) sheet.Brightness(i, j) = 1.0f;  // around the grid's centre
   const auto pixels = Draw({&sheet}, DrawSheet);
   const unsigned char* centre = Pixel(pixels, kWidth / 2, kHeight / 2);
   EXPECT_NEAR(centre[0], 51, 1);
