@@ -80,13 +80,13 @@ void CommandButtonWindow::OnSize(int width, int height) {
 void CommandButtonWindow::PaintFace(Skin skin, const VerticalGradient& gradient) {
   if (!face_) return;
   FillGradient(gradient);
-  HDC skinDc = skins_[static_cast<std::size_t>(skin)]->dc();
+  HDC skinDc = skins_[static_cast<std::size_t>(skin)]->Dc();
   // Copied pixel for pixel: a smoothing stretch would blur the one-pixel lines.
-  SetStretchBltMode(face_->dc(), COLORONCOLOR);
+  SetStretchBltMode(face_->Dc(), COLORONCOLOR);
   for (const FramePiece& piece : FramePieces(face_->Width(), face_->Height())) {
     const PixelRect& to = piece.destination;
     const PixelRect& from = piece.source;
-    StretchBlt(face_->dc(), to.x, to.y, to.width, to.height, skinDc, from.x, from.y, from.width, from.height,
+    StretchBlt(face_->Dc(), to.x, to.y, to.width, to.height, skinDc, from.x, from.y, from.width, from.height,
                SRCCOPY);
   }
   InvalidateRect(window_, nullptr, FALSE);
@@ -97,7 +97,7 @@ void CommandButtonWindow::FillGradient(const VerticalGradient& gradient) {
   TRIVERTEX vertices[2] = {Vertex(0, 0, gradient.top),
                            Vertex(face_->Width() - 1, face_->Height() - 1, gradient.bottom)};
   GRADIENT_RECT rectangle{1, 0};
-  GradientFill(face_->dc(), vertices, 2, &rectangle, 1, GRADIENT_FILL_RECT_V);
+  GradientFill(face_->Dc(), vertices, 2, &rectangle, 1, GRADIENT_FILL_RECT_V);
 }
 
 void CommandButtonWindow::ShowCaption() {
@@ -120,11 +120,11 @@ void CommandButtonWindow::StartPointerCheck() {
 void CommandButtonWindow::OnPaint() {
   PaintScope paint(window_);
   if (button_.FaceOpaque() && face_) {
-    BitBlt(paint.dc(), 0, 0, face_->Width(), face_->Height(), face_->dc(), 0, 0, SRCCOPY);
+    BitBlt(paint.Dc(), 0, 0, face_->Width(), face_->Height(), face_->Dc(), 0, 0, SRCCOPY);
   } else {
-    PaintParentBackground(paint.dc());
+    PaintParentBackground(paint.Dc());
   }
-  DrawCaption(paint.dc());
+  DrawCaption(paint.Dc());
 }
 
 // A transparent face shows what the parent draws behind it; the front end's

@@ -28,7 +28,7 @@ class SelectedObject {
   HGDIOBJ previous_;
 };
 
-// An off-screen picture compatible with `reference`, drawn into through dc().
+// An off-screen picture compatible with `reference`, drawn into through Dc().
 class MemoryCanvas {
  public:
   MemoryCanvas(HDC reference, int width, int height)
@@ -44,7 +44,7 @@ class MemoryCanvas {
   MemoryCanvas(const MemoryCanvas&) = delete;
   MemoryCanvas& operator=(const MemoryCanvas&) = delete;
 
-  HDC dc() const { return dc_; }
+  HDC Dc() const { return dc_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
 
@@ -70,7 +70,7 @@ class ResourcePicture {
   ResourcePicture(const ResourcePicture&) = delete;
   ResourcePicture& operator=(const ResourcePicture&) = delete;
 
-  HDC dc() const { return dc_; }
+  HDC Dc() const { return dc_; }
 
  private:
   UniqueBitmap bitmap_;
@@ -86,7 +86,7 @@ class PaintScope {
   PaintScope(const PaintScope&) = delete;
   PaintScope& operator=(const PaintScope&) = delete;
 
-  HDC dc() const { return paint_.hdc; }
+  HDC Dc() const { return paint_.hdc; }
 
  private:
   HWND window_;
