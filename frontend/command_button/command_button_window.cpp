@@ -60,7 +60,7 @@ class CommandButtonWindow : public ButtonView {
   std::array<std::unique_ptr<ResourcePicture>, 6> skins_;
   CaptionFont fontShown_;
   UniqueFont font_;
-  std::optional<WindowTimer> pointerCheck_;
+  std::optional<ScopedWindowTimer> pointerCheck_;
 };
 
 void CommandButtonWindow::OnCreate(int width, int height) {

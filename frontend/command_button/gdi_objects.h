@@ -94,14 +94,14 @@ class PaintScope {
 };
 
 // A window's timer, killed with its owner.
-class WindowTimer {
+class ScopedWindowTimer {
  public:
-  WindowTimer(HWND window, UINT_PTR id, UINT milliseconds) : window_(window), id_(SetTimer(window, id, milliseconds, nullptr)) {}
-  ~WindowTimer() {
+  ScopedWindowTimer(HWND window, UINT_PTR id, UINT milliseconds) : window_(window), id_(SetTimer(window, id, milliseconds, nullptr)) {}
+  ~ScopedWindowTimer() {
     if (id_ != 0) KillTimer(window_, id_);
   }
-  WindowTimer(const WindowTimer&) = delete;
-  WindowTimer& operator=(const WindowTimer&) = delete;
+  ScopedWindowTimer(const ScopedWindowTimer&) = delete;
+  ScopedWindowTimer& operator=(const ScopedWindowTimer&) = delete;
 
  private:
   HWND window_;
