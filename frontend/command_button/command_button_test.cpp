@@ -53,11 +53,11 @@ TEST(CommandButtonFace, GradientFollowsTheStateBefore) {
       {"focus", [](CommandButton& b) { b.OnGotFocus(); }, Skin::Selected, true},
       {"pointer back over the focused button", [](CommandButton& b) { b.OnGotFocus(), b.OnMouseMove(); },
        Skin::HighLightSelect, true},
-      {"press on an unfocused button", [](CommandButton& b) { b.OnMouseMove(), b.OnGotFocus(); }, Skin::Pressed,
-       false},
+      {"press on an unfocused button", [](CommandButton& b) { b.OnMouseMove(), b.OnGotFocus(); }, Skin::Pressed, false},
       {"release after that press",
-       [](CommandButton& b) { b.OnMouseMove(), b.OnMouseDown(MouseButton::Left), b.OnGotFocus(),
-                              b.OnMouseUp(MouseButton::Left); },
+       [](CommandButton& b) {
+         b.OnMouseMove(), b.OnMouseDown(MouseButton::Left), b.OnGotFocus(), b.OnMouseUp(MouseButton::Left);
+       },
        Skin::HighLightSelect, false},
       {"resize while hovered paints Normal reversed", [](CommandButton& b) { b.OnMouseMove(), b.OnResize(); },
        Skin::Normal, false},
@@ -100,16 +100,14 @@ TEST(CommandButtonFace, FramePiecesStretchOnlyTheEdges) {
   // The dialog's other-works button, 125 x 25, and its browse button, 29 x 21,
   // smaller than the skin.
   const PixelRect expected125[8][2] = {
-      {{0, 0, 4, 4}, {0, 0, 4, 4}},         {{4, 0, 117, 4}, {4, 0, 56, 4}},
-      {{121, 0, 4, 4}, {60, 0, 4, 4}},      {{121, 4, 4, 17}, {60, 4, 4, 17}},
-      {{121, 21, 4, 4}, {60, 21, 4, 4}},    {{4, 21, 117, 4}, {4, 21, 56, 4}},
-      {{0, 21, 4, 4}, {0, 21, 4, 4}},       {{0, 4, 4, 17}, {0, 4, 4, 17}},
+      {{0, 0, 4, 4}, {0, 0, 4, 4}},      {{4, 0, 117, 4}, {4, 0, 56, 4}},   {{121, 0, 4, 4}, {60, 0, 4, 4}},
+      {{121, 4, 4, 17}, {60, 4, 4, 17}}, {{121, 21, 4, 4}, {60, 21, 4, 4}}, {{4, 21, 117, 4}, {4, 21, 56, 4}},
+      {{0, 21, 4, 4}, {0, 21, 4, 4}},    {{0, 4, 4, 17}, {0, 4, 4, 17}},
   };
   const PixelRect expected29[8][2] = {
-      {{0, 0, 4, 4}, {0, 0, 4, 4}},         {{4, 0, 21, 4}, {4, 0, 56, 4}},
-      {{25, 0, 4, 4}, {60, 0, 4, 4}},       {{25, 4, 4, 13}, {60, 4, 4, 17}},
-      {{25, 17, 4, 4}, {60, 21, 4, 4}},     {{4, 17, 21, 4}, {4, 21, 56, 4}},
-      {{0, 17, 4, 4}, {0, 21, 4, 4}},       {{0, 4, 4, 13}, {0, 4, 4, 17}},
+      {{0, 0, 4, 4}, {0, 0, 4, 4}},     {{4, 0, 21, 4}, {4, 0, 56, 4}},   {{25, 0, 4, 4}, {60, 0, 4, 4}},
+      {{25, 4, 4, 13}, {60, 4, 4, 17}}, {{25, 17, 4, 4}, {60, 21, 4, 4}}, {{4, 17, 21, 4}, {4, 21, 56, 4}},
+      {{0, 17, 4, 4}, {0, 21, 4, 4}},   {{0, 4, 4, 13}, {0, 4, 4, 17}},
   };
   const auto pieces125 = FramePieces(125, 25);
   const auto pieces29 = FramePieces(29, 21);

@@ -29,8 +29,7 @@ TRIVERTEX Vertex(LONG x, LONG y, const GradientColour& colour) {
 
 class CommandButtonWindow : public ButtonView {
  public:
-  CommandButtonWindow(HINSTANCE instance, const CommandButtonLayout& layout)
-      : instance_(instance), layout_(layout) {}
+  CommandButtonWindow(HINSTANCE instance, const CommandButtonLayout& layout) : instance_(instance), layout_(layout) {}
 
   void Attach(HWND window) { window_ = window; }
   CommandButton& Button() { return button_; }
@@ -86,8 +85,7 @@ void CommandButtonWindow::PaintFace(Skin skin, const VerticalGradient& gradient)
   for (const FramePiece& piece : FramePieces(face_->Width(), face_->Height())) {
     const PixelRect& to = piece.destination;
     const PixelRect& from = piece.source;
-    StretchBlt(face_->Dc(), to.x, to.y, to.width, to.height, skinDc, from.x, from.y, from.width, from.height,
-               SRCCOPY);
+    StretchBlt(face_->Dc(), to.x, to.y, to.width, to.height, skinDc, from.x, from.y, from.width, from.height, SRCCOPY);
   }
   InvalidateRect(window_, nullptr, FALSE);
 }

@@ -7,9 +7,9 @@
 
 // What a host gives each of its buttons.
 struct CommandButtonLayout {
-  RECT bounds;                // in the parent's client area, pixels
-  PropertyBag properties;     // the host's stored values
-  CaptionFont ambientFont;    // the host's own font
+  RECT bounds;              // in the parent's client area, pixels
+  PropertyBag properties;   // the host's stored values
+  CaptionFont ambientFont;  // the host's own font
   std::function<void()> onClick;
 };
 

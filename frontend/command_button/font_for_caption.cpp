@@ -8,7 +8,7 @@ namespace {
 // Japanese proportional gothics, closest look first: Windows' own, then the
 // ones a Linux system under Wine usually has.
 constexpr const wchar_t* kJapaneseStandIns[] = {
-    L"MS PGothic", L"MS UI Gothic", L"Meiryo UI", L"Yu Gothic UI", L"IPAPGothic",
+    L"MS PGothic", L"MS UI Gothic", L"Meiryo UI",        L"Yu Gothic UI", L"IPAPGothic",
     L"IPAGothic",  L"VL PGothic",   L"Noto Sans CJK JP", L"TakaoPGothic",
 };
 

@@ -96,7 +96,8 @@ class PaintScope {
 // A window's timer, killed with its owner.
 class ScopedWindowTimer {
  public:
-  ScopedWindowTimer(HWND window, UINT_PTR id, UINT milliseconds) : window_(window), id_(SetTimer(window, id, milliseconds, nullptr)) {}
+  ScopedWindowTimer(HWND window, UINT_PTR id, UINT milliseconds)
+      : window_(window), id_(SetTimer(window, id, milliseconds, nullptr)) {}
   ~ScopedWindowTimer() {
     if (id_ != 0) KillTimer(window_, id_);
   }

@@ -26,4 +26,6 @@ int BandRowCount(double height) { return RoundHalfEven(height) + 1; }
 
 BandColour DialogBandColour(int shade) { return {Channel(shade), Channel(shade), Channel(shade + kTint)}; }
 
-BandColour PanelBandColour(int shade) { return {Channel(shade + kTint), Channel(shade + kTint), Channel(shade + kTint)}; }
+BandColour PanelBandColour(int shade) {
+  return {Channel(shade + kTint), Channel(shade + kTint), Channel(shade + kTint)};
+}

@@ -12,8 +12,8 @@ struct Sample {
 };
 
 TEST(BackdropBands, DialogRowsMatchTheSampleShades) {
-  const Sample samples[] = {{0, 0}, {1, 3}, {10, 27}, {63, 156}, {121, 220}, {126, 220}, {131, 220},
-                            {189, 156}, {251, 3}, {252, 0}};
+  const Sample samples[] = {{0, 0},     {1, 3},     {10, 27},   {63, 156}, {121, 220},
+                            {126, 220}, {131, 220}, {189, 156}, {251, 3},  {252, 0}};
   for (const Sample& s : samples) EXPECT_EQ(BandShade(s.row, 252), s.shade) << "row " << s.row;
   EXPECT_EQ(BandShade(120, 252), 219);
   EXPECT_EQ(BandShade(132, 252), 219);
@@ -21,8 +21,7 @@ TEST(BackdropBands, DialogRowsMatchTheSampleShades) {
 }
 
 TEST(BackdropBands, PanelRowsMatchTheSampleShades) {
-  const Sample samples[] = {{0, 0}, {1, 4}, {10, 41}, {42, 155}, {81, 220}, {88, 220}, {126, 158},
-                            {168, 4}, {169, 0}};
+  const Sample samples[] = {{0, 0}, {1, 4}, {10, 41}, {42, 155}, {81, 220}, {88, 220}, {126, 158}, {168, 4}, {169, 0}};
   for (const Sample& s : samples) EXPECT_EQ(BandShade(s.row, 169), s.shade) << "row " << s.row;
   EXPECT_EQ(BandShade(80, 169), 219);
   EXPECT_EQ(BandShade(89, 169), 219);

@@ -14,8 +14,7 @@ std::optional<std::string> EncodeCp932Exactly(const std::wstring& text) {
       WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr, &usedDefault);
   if (size <= 0 || usedDefault) return std::nullopt;
   std::string bytes(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), length, &bytes[0], size, nullptr,
-                      &usedDefault);
+  WideCharToMultiByte(kCodePage932, WC_NO_BEST_FIT_CHARS, text.data(), length, &bytes[0], size, nullptr, &usedDefault);
   if (usedDefault) return std::nullopt;
 
   // NOTE: the best-fit table is not the same on every Windows version and

@@ -3,18 +3,17 @@
 // language. The Japanese is written as escapes to keep the source plain
 // ASCII for every compiler; each line says what it reads.
 
-inline constexpr wchar_t kDialogTitle[] = L"<Miravel>";
 inline constexpr wchar_t kApplicationTitle[] = L"Miravel (ScreenSaver)";
 inline constexpr wchar_t kCreditText[] = L"Designed by q-lund Ver.1.0.0";
 inline constexpr wchar_t kOtherWorksCaption[] = L"\u305D\u306E\u4ED6\u306E\u4F5C\u54C1";  // その他の作品
-inline constexpr wchar_t kSetCaption[] = L"\u8A2D\u5B9A";                                  // 設定
-inline constexpr wchar_t kCancelCaption[] = L"\uFF77\uFF6C\uFF9D\uFF7E\uFF99";             // ｷｬﾝｾﾙ
+inline constexpr wchar_t kSetCaption[] = L"\u8A2D\u5B9A";                                 // 設定
+inline constexpr wchar_t kCancelCaption[] = L"\uFF77\uFF6C\uFF9D\uFF7E\uFF99";            // ｷｬﾝｾﾙ
 inline constexpr wchar_t kBrowseCaption[] = L"...";
 inline constexpr wchar_t kHeadingText[] = L"BGM";
-inline constexpr wchar_t kAudioCdText[] = L"\u97F3\u697DCD";                                      // 音楽CD
-inline constexpr wchar_t kRepeatText[] = L"\u66F2\u76EE\u3092\uFF98\uFF8B\uFF9F\uFF70\uFF84";     // 曲目をﾘﾋﾟｰﾄ
-inline constexpr wchar_t kNoMusicText[] = L"\u7121\u3057";                                        // 無し
-inline constexpr wchar_t kMusicFileText[] = L"MP3\u3001WAV";                                      // MP3、WAV
+inline constexpr wchar_t kAudioCdText[] = L"\u97F3\u697DCD";                                   // 音楽CD
+inline constexpr wchar_t kRepeatText[] = L"\u66F2\u76EE\u3092\uFF98\uFF8B\uFF9F\uFF70\uFF84";  // 曲目をﾘﾋﾟｰﾄ
+inline constexpr wchar_t kNoMusicText[] = L"\u7121\u3057";                                     // 無し
+inline constexpr wchar_t kMusicFileText[] = L"MP3\u3001WAV";                                   // MP3、WAV
 
 // The open-file dialog: "BGMﾌｧｲﾙ (MP3 WAV)" for *.MP3;*.WAV, titled "ﾌｧｲﾙを開く".
 inline constexpr wchar_t kMusicFileFilter[] = L"BGM\uFF8C\uFF67\uFF72\uFF99 (MP3 WAV)\0*.MP3;*.WAV\0";

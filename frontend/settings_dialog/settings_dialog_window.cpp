@@ -15,6 +15,7 @@
 #include "dialog_texts.h"
 #include "font_for_caption.h"
 #include "gdi_objects.h"
+#include "settings_dialog_entry.h"
 #include "settings_dialog_model.h"
 #include "settings_dialog_resources.h"
 #include "system_scaled_scope.h"
@@ -188,8 +189,7 @@ bool RegisterClasses(HINSTANCE instance) {
   panelClass.hInstance = instance;
   panelClass.hCursor = dialogClass.hCursor;
   panelClass.lpszClassName = kPanelClass;
-  return RegisterClassW(&dialogClass) != 0 && RegisterClassW(&panelClass) != 0 &&
-         RegisterCommandButtonClass(instance);
+  return RegisterClassW(&dialogClass) != 0 && RegisterClassW(&panelClass) != 0 && RegisterCommandButtonClass(instance);
 }
 
 // Keeps the dialog out of the task bar without making it a tool window: an
@@ -239,8 +239,8 @@ HWND SettingsDialog::CreateDialogWindow(HWND owner) {
   const int height = frame.bottom - frame.top;
   const int left = PlacedOffset(GetSystemMetrics(SM_CXSCREEN), width, 2);
   const int top = PlacedOffset(GetSystemMetrics(SM_CYSCREEN), height, 3);
-  return CreateWindowExW(WS_EX_CONTROLPARENT, kDialogClass, kDialogTitle, kDialogStyle, left, top, width, height,
-                         owner, nullptr, instance_, this);
+  return CreateWindowExW(WS_EX_CONTROLPARENT, kDialogClass, kSettingsDialogTitle, kDialogStyle, left, top, width,
+                         height, owner, nullptr, instance_, this);
 }
 
 // Created in keyboard order: the track box and browse button inside the
@@ -267,10 +267,8 @@ void SettingsDialog::OnPanelCreate(HWND panel) {
 HWND SettingsDialog::AddButton(HWND parent, const Box& box, const wchar_t* caption, const CaptionFont& ambientFont,
                                void (SettingsDialog::*onClick)()) {
   // What the dialog's layout stores of each button: caption and font.
-  CommandButtonLayout layout{RectOf(box),
-                             PropertyBag{{L"caption", caption}, {L"font", FontToText(kMsPGothic)}},
-                             ambientFont,
-                             [this, onClick] { (this->*onClick)(); }};
+  CommandButtonLayout layout{RectOf(box), PropertyBag{{L"caption", caption}, {L"font", FontToText(kMsPGothic)}},
+                             ambientFont, [this, onClick] { (this->*onClick)(); }};
   return CreateCommandButton(parent, instance_, layout);
 }
 

@@ -10,8 +10,8 @@ SystemScaledScope::SystemScaledScope() {
   // that the whole program runs at the system's density and nothing is needed.
   const HMODULE user32 = GetModuleHandleW(L"user32.dll");
   if (user32 == nullptr) return;
-  setContext_ = reinterpret_cast<SetContext>(
-      reinterpret_cast<void*>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
+  setContext_ =
+      reinterpret_cast<SetContext>(reinterpret_cast<void*>(GetProcAddress(user32, "SetThreadDpiAwarenessContext")));
   if (setContext_ != nullptr) previous_ = setContext_(kUnaware);
 }
 
