@@ -12,6 +12,7 @@ SaverHost::SaverHost(HostPlatform& platform, MciPort& mci, SoundPort& sound, con
       mp3_(mci, settings) {}
 
 void SaverHost::Start() {
+  running_ = true;
   const bool started = platform_.StartRenderer();
   watch_.emplace(started, platform_.Milliseconds());
   fileType_ = MusicFileTypeOf(settings_.filePath);
@@ -38,6 +39,8 @@ bool SaverHost::OnWatchTick() {
 }
 
 void SaverHost::ShutDown() {
+  if (!running_) return;
+  running_ = false;
   // Once the drive has failed and the step stopped itself, it is left alone.
   if (cdStepRunning_) {
     cdStepRunning_ = false;

@@ -24,10 +24,15 @@ class HostPlatform {
 // The running saver as the front end sees it: it starts the renderer and the
 // music, keeps the music going from its timers, and stops it all once the
 // renderer's window has gone. The shell mirrors the two music timers' states.
+// It owns the music it started: a host that goes without a shutdown still
+// closes the MCI device or alias.
 class SaverHost {
  public:
   SaverHost(HostPlatform& platform, MciPort& mci, SoundPort& sound, const MusicSettings& settings,
             bool restoreCursor);
+  ~SaverHost() { ShutDown(); }
+  SaverHost(const SaverHost&) = delete;
+  SaverHost& operator=(const SaverHost&) = delete;
 
   void Start();
   bool Mp3CheckRunning() const { return mp3CheckRunning_; }  // 1000 ms
@@ -37,7 +42,8 @@ class SaverHost {
   void OnCdTick();
   // True when the renderer has ended and the host should shut down.
   bool OnWatchTick();
-  // Stops the music and shows the cursor hidden at start-up.
+  // Stops the music and shows the cursor hidden at start-up; only the first
+  // call after Start does anything.
   void ShutDown();
 
  private:
@@ -49,6 +55,7 @@ class SaverHost {
   CdPlayer cd_;
   Mp3Player mp3_;
   std::optional<RendererWatch> watch_;
+  bool running_ = false;
   bool mp3CheckRunning_ = false;
   bool cdStepRunning_ = false;
 };

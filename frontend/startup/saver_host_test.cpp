@@ -78,6 +78,21 @@ TEST(SaverHostTest, CdStepThatStoppedItselfLeavesTheDriveAlone) {
   EXPECT_TRUE(mci.sent.empty());
 }
 
+TEST(SaverHostTest, MusicStoppedOnceEvenWhenTheHostGoesWithoutAShutdown) {
+  FakeHostPlatform platform;
+  FakeMciPort mci;
+  FakeSoundPort sound;
+  const MusicSettings settings{kMusicFile, 0, "C:\\a.mp3"};
+  {
+    SaverHost host(platform, mci, sound, settings, true);
+    host.Start();
+    mci.sent.clear();
+  }
+  const std::vector<std::string> expected = {"stop MP3Play", "close MP3Play"};
+  EXPECT_EQ(mci.sent, expected);
+  EXPECT_EQ(platform.cursorShown, 1);
+}
+
 TEST(SaverHostTest, CursorShownAgainOnlyWhenStartUpHidIt) {
   for (const bool hidden : {true, false}) {
     FakeHostPlatform platform;
@@ -86,6 +101,7 @@ TEST(SaverHostTest, CursorShownAgainOnlyWhenStartUpHidIt) {
     const MusicSettings settings;
     SaverHost host(platform, mci, sound, settings, hidden);
     host.Start();
+    host.ShutDown();
     host.ShutDown();
     EXPECT_EQ(platform.cursorShown, hidden ? 1 : 0);
   }
