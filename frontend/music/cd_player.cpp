@@ -24,7 +24,9 @@ std::string CdPlayer::Query(const std::string& command) {
   return reply.code == 0 ? reply.text : "Error:" + std::to_string(reply.code);
 }
 
-void CdPlayer::Play(const std::string& start) { mci_.Send(start.empty() ? "play cdaudio" : "play cdaudio from " + start, 0); }
+void CdPlayer::Play(const std::string& start) {
+  mci_.Send(start.empty() ? "play cdaudio" : "play cdaudio from " + start, 0);
+}
 
 void CdPlayer::Open() {
   mci_.Send("open cdaudio", 0);

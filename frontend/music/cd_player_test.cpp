@@ -33,8 +33,11 @@ TEST_P(CdStepTest, SendsTheExpectedCommands) {
 }
 
 const StepCase kStepCases[] = {
-    {"WholeDiscStopped", 0, {{kTrack, {{0, "1"}}}, {kMode, {{0, "stopped"}}}},
-     {kTrack, kCount, kMode, "play cdaudio"}, true},
+    {"WholeDiscStopped",
+     0,
+     {{kTrack, {{0, "1"}}}, {kMode, {{0, "stopped"}}}},
+     {kTrack, kCount, kMode, "play cdaudio"},
+     true},
     {"WholeDiscPlaying", 0, {{kTrack, {{0, "5"}}}, {kMode, {{0, "playing"}}}}, {kTrack, kCount, kMode}, true},
     {"Repeat3WhileTrack4Plays",
      3,
@@ -47,8 +50,11 @@ const StepCase kStepCases[] = {
      {{kTrack, {{0, "3"}}}, {kMode, {{0, "stopped"}}}, {"status cdaudio position track 3", {{0, "03:00:00:00"}}}},
      {kTrack, kCount, kMode, "status cdaudio position track 3", "play cdaudio from 03:00:00:00"},
      true},
-    {"ModeWithMoreCharactersStillStopped", 0, {{kTrack, {{0, "1"}}}, {kMode, {{0, "stopped now"}}}},
-     {kTrack, kCount, kMode, "play cdaudio"}, true},
+    {"ModeWithMoreCharactersStillStopped",
+     0,
+     {{kTrack, {{0, "1"}}}, {kMode, {{0, "stopped now"}}}},
+     {kTrack, kCount, kMode, "play cdaudio"},
+     true},
     {"ModeComparedWithCase", 0, {{kTrack, {{0, "1"}}}, {kMode, {{0, "Stopped"}}}}, {kTrack, kCount, kMode}, true},
     {"NoDriveEndsPollingAtOnce", 0, {{kTrack, {{266, ""}}}}, {kTrack}, false},
     {"ErrorTextInReplyEndsPolling", 0, {{kTrack, {{0, "driver error"}}}}, {kTrack}, false},
@@ -63,8 +69,11 @@ const StepCase kStepCases[] = {
      {{kTrack, {{0, "1"}}}, {kMode, {{0, "playing"}}}, {"status cdaudio position track -2", {{277, ""}}}},
      {kTrack, kCount, kMode, "status cdaudio position track -2", "play cdaudio from Error:277"},
      true},
-    {"TrackReplyNotANumberEndsPolling", 3, {{kTrack, {{0, "n/a"}}}, {kMode, {{0, "playing"}}}},
-     {kTrack, kCount, kMode}, false},
+    {"TrackReplyNotANumberEndsPolling",
+     3,
+     {{kTrack, {{0, "n/a"}}}, {kMode, {{0, "playing"}}}},
+     {kTrack, kCount, kMode},
+     false},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, CdStepTest, testing::ValuesIn(kStepCases),
@@ -80,8 +89,8 @@ TEST(CdPlayerTest, FailedModeQueryDecidesOnThePreviousReply) {
   player.Step();  // nothing known yet: not stopped
   player.Step();  // stopped
   player.Step();  // query fails: still stopped
-  const std::vector<std::string> expected = {kTrack, kCount, kMode, kTrack, kCount, kMode, "play cdaudio",
-                                             kTrack, kCount, kMode, "play cdaudio"};
+  const std::vector<std::string> expected = {kTrack,         kCount, kMode,  kTrack, kCount,        kMode,
+                                             "play cdaudio", kTrack, kCount, kMode,  "play cdaudio"};
   EXPECT_EQ(mci.sent, expected);
 }
 

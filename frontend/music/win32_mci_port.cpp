@@ -1,6 +1,7 @@
 #include "win32_mci_port.h"
 
 #include <windows.h>
+// NOTE: MinGW's mmsystem.h needs windows.h before it.
 #include <mmsystem.h>
 
 #include "win32_cp932.h"

@@ -8,7 +8,9 @@ using Cp932Decoder = std::function<std::wstring(const std::string& bytes)>;
 
 // First byte of a double-byte character. Its second byte may look like an
 // ASCII letter, bracket or backslash, so byte-wise scans must step over it.
-inline bool IsCp932LeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+inline bool IsCp932LeadByte(unsigned char byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
 
 // Length in bytes of the character that starts at `position`.
 inline std::size_t Cp932CharLength(const std::string& text, std::size_t position) {

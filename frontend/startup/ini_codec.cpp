@@ -104,8 +104,8 @@ std::vector<IniLine> SplitLines(const std::string& text) {
 
 // Where the wanted section and key sit among the lines.
 struct IniPlace {
-  std::size_t section = std::string::npos;    // index of the section line
-  std::size_t key = std::string::npos;        // index of the key line
+  std::size_t section = std::string::npos;     // index of the section line
+  std::size_t key = std::string::npos;         // index of the key line
   std::size_t lastFilled = std::string::npos;  // last non-blank line of the section
 };
 

@@ -68,8 +68,7 @@ TEST_P(IniWriteTest, ChangesOnlyTheOneValue) {
 
 const WriteCase kWriteCases[] = {
     {"ReplacesValueKeepingEverythingElse",
-     "; settings\r\n[Other]\r\nkey=1\r\n\r\n[Section]\r\nkey=old\r\nnext=2\r\n\r\n[Last]\r\nz=3",
-     "key", "new",
+     "; settings\r\n[Other]\r\nkey=1\r\n\r\n[Section]\r\nkey=old\r\nnext=2\r\n\r\n[Last]\r\nz=3", "key", "new",
      "; settings\r\n[Other]\r\nkey=1\r\n\r\n[Section]\r\nkey=new\r\nnext=2\r\n\r\n[Last]\r\nz=3"},
     {"KeepsSpellingAndBlanks", "[section]\nKEY = \"old\" \n", "key", "C:\\a b.mp3", "[section]\nKEY = C:\\a b.mp3 \n"},
     {"EmptyValue", "[Section]\nkey=old\n", "key", "", "[Section]\nkey=\n"},

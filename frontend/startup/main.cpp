@@ -42,8 +42,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   SettingsFile settingsFile(files, programFolder, PerUserSettingsFolder());
   MusicSettings musicSettings;  // the process-wide settings record, alive until the process ends
   LoadMusicSettings(
-      settingsFile, [&files](const std::string& path) { return FileExists(files, DecodeCp932(path)); },
-      musicSettings);
+      settingsFile, [&files](const std::string& path) { return FileExists(files, DecodeCp932(path)); }, musicSettings);
 
   const std::wstring rendererPath = programFolder + L"\\Miravel.dll";
   if (!FileExists(files, rendererPath)) {

@@ -35,7 +35,8 @@ TEST_P(LoadMusicSettingsTest, FillsTheRecord) {
   files.files[kIni] = SettingsText(c);
   const SettingsFile file(files, kFolder, L"");
   MusicSettings settings;
-  LoadMusicSettings(file, [&](const std::string&) { return c.fileFound; }, settings);
+  LoadMusicSettings(
+      file, [&](const std::string&) { return c.fileFound; }, settings);
   EXPECT_EQ(settings.kind, c.expected.kind);
   EXPECT_EQ(settings.repeatTrack, c.expected.repeatTrack);
   EXPECT_EQ(settings.filePath, c.expected.filePath);
@@ -61,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, LoadMusicSettingsTest, testing::ValuesIn(kLoadCa
 TEST(LoadMusicSettingsTest, NoFileGivesTheEmptyRecord) {
   FakeFileSystem files;
   MusicSettings settings;
-  LoadMusicSettings(SettingsFile(files, kFolder, L""), [](const std::string&) { return true; }, settings);
+  LoadMusicSettings(
+      SettingsFile(files, kFolder, L""), [](const std::string&) { return true; }, settings);
   EXPECT_EQ(settings.kind, 0);
   EXPECT_EQ(settings.repeatTrack, 0);
   EXPECT_EQ(settings.filePath, "");
@@ -79,7 +81,8 @@ TEST(SaveMusicSettingsTest, StoresTheKeyBytesAndReadsBack) {
 
   ASSERT_TRUE(SaveMusicSettings(file, {1, -1, ""}));
   MusicSettings loaded;
-  LoadMusicSettings(file, [](const std::string&) { return true; }, loaded);
+  LoadMusicSettings(
+      file, [](const std::string&) { return true; }, loaded);
   EXPECT_EQ(loaded.kind, 1);
   EXPECT_EQ(loaded.repeatTrack, -1);
   EXPECT_EQ(loaded.filePath, "");

@@ -1,6 +1,7 @@
 #include "program_folders.h"
 
 #include <windows.h>
+// NOTE: MinGW's shlobj.h needs windows.h before it.
 #include <shlobj.h>
 
 std::wstring ProgramFolder() {

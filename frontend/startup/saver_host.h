@@ -28,8 +28,7 @@ class HostPlatform {
 // closes the MCI device or alias.
 class SaverHost {
  public:
-  SaverHost(HostPlatform& platform, MciPort& mci, SoundPort& sound, const MusicSettings& settings,
-            bool restoreCursor);
+  SaverHost(HostPlatform& platform, MciPort& mci, SoundPort& sound, const MusicSettings& settings, bool restoreCursor);
   ~SaverHost() { ShutDown(); }
   SaverHost(const SaverHost&) = delete;
   SaverHost& operator=(const SaverHost&) = delete;

@@ -4,11 +4,11 @@
 
 // What this start of the front end is for, chosen by the screen-saver switch.
 enum class StartupMode {
-  Preview,          // P: the still inside the given window
-  Configure,        // C: the settings dialog
-  Run,              // S: the saver, mouse cursor hidden
+  Preview,           // P: the still inside the given window
+  Configure,         // C: the settings dialog
+  Run,               // S: the saver, mouse cursor hidden
   RunKeepingCursor,  // no arguments: the saver, cursor left alone
-  End,              // anything else: end once the renderer check has passed
+  End,               // anything else: end once the renderer check has passed
 };
 
 // The argument text of a full command line: the program name (quoted or not)
