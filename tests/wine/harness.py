@@ -14,6 +14,7 @@ Inside a test (python3, standard library only):
     program.wait(timeout) -> exit code; program.running; program.ended_at (time.time())
     session.find_windows(class_name=, title=, parent=)  -> [Window]
     session.wait_for_window(class_name=, title=, visible=True, foreground=None, count=1, timeout=)
+    session.watch_for_window(class_name=, title=)       -> WindowWatch; .wait(timeout) -> Window as first seen
     session.watch_window_gone(class_name=, title=)      -> GoneWatch; .wait(timeout) -> time.time() of the end
     session.open_plain_window(title, size=(w, h))      -> PlainWindow (.hwnd, .close())
     session.screenshot() -> Screenshot (.pixel(x, y), .changed_fraction(other), .colour_stats())
@@ -47,7 +48,7 @@ class HarnessError(Exception):
     pass
 
 
-def wait_until(condition, timeout, what):
+def wait_until(condition, timeout, what, poll=POLL_SECONDS):
     """Polls `condition` until it returns a true value, which is returned."""
     deadline = time.monotonic() + timeout
     while True:
@@ -56,7 +57,7 @@ def wait_until(condition, timeout, what):
             return result
         if time.monotonic() > deadline:
             raise HarnessError(f"timed out after {timeout} s waiting for {what}")
-        time.sleep(POLL_SECONDS)
+        time.sleep(poll)
 
 
 class Program:
@@ -112,7 +113,7 @@ class LineReader:
                 return None
             self._offset += len(line)
             return line
-        return wait_until(complete_line, timeout, what).decode("utf-8", "replace").rstrip("\r\n")
+        return wait_until(complete_line, timeout, what, poll=0.002).decode("utf-8", "replace").rstrip("\r\n")
 
 
 class Window:
@@ -140,6 +141,17 @@ class Window:
         return (f"Window(hwnd={self.hwnd}, pid={self.pid}, class={self.class_name!r}, title={self.title!r}, "
                 f"rect={self.rect}, style=0x{self.style:08x}, exstyle=0x{self.exstyle:08x}, "
                 f"visible={self.visible}, foreground={self.foreground})")
+
+
+class WindowWatch:
+    """A wintool looking inside Wine for a window: it sees the window within milliseconds of its creation."""
+
+    def __init__(self, reader):
+        self._reader = reader
+
+    def wait(self, timeout):
+        """The first matching window, as first seen."""
+        return Window(self._reader.next_line(timeout, "the window to appear"))
 
 
 class GoneWatch:
@@ -352,6 +364,14 @@ class Session:
             return found if len(found) >= count else None
         found = wait_until(matching, timeout, f"{count} window(s) class={class_name!r} title={title!r}")
         return found[0] if count == 1 else found
+
+    def watch_for_window(self, class_name=None, title=None, parent=None, timeout=30):
+        """Starts looking for a window before its program starts; returns once the looking has begun."""
+        program = self._popen(["wine", self.wintool, "find", *self._query_args(class_name, title, parent),
+                               "--wait-ms", str(int(timeout * 1000))], "find")
+        reader = LineReader(program.output_path)
+        reader.next_line(timeout, "wintool to start looking")
+        return WindowWatch(reader)
 
     def watch_window_gone(self, class_name=None, title=None, timeout=30):
         """Starts watching; returns once the watcher has seen the window."""

@@ -12,7 +12,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import SCREEN_SIZE, WineTestCase, wait_until  # noqa: E402
+from harness import SCREEN_SIZE, HarnessError, WineTestCase, wait_until  # noqa: E402
 
 SAVER_CLASS = "WindowsScreenSaverClass"
 SAVER_TITLE = "Kestrova_VC"
@@ -52,20 +52,23 @@ class RendererTestCase(WineTestCase):
 
     def wait_until_drawing(self, program):
         window = self.session.wait_for_window(SAVER_CLASS, SAVER_TITLE, visible=True, foreground=True)
-        # Frames are drawn only when no message waits, so two fresh pictures
-        # mean every message queued so far has been handled.
-        self.session.wait_for_screen_changes(2)
-        self.assertTrue(program.running, "the renderer ended on its own")
+        self.assert_stays(program, "its start")
         return window
 
     def assert_stays(self, program, what):
         """The saver keeps running and drawing after `what`."""
-        self.session.wait_for_screen_changes(2)
+        # Frames are drawn only when no message waits, so two fresh pictures
+        # mean every message queued so far has been handled.
+        try:
+            self.session.wait_for_screen_changes(2)
+        except HarnessError:
+            self.assertTrue(program.running, f"the saver ended after {what}")
+            raise
         self.assertTrue(program.running, f"the saver ended after {what}")
 
     def assert_ends_at_once(self, program, what, trigger, limit=CLOSE_LIMIT_SECONDS):
         """Runs `trigger` and checks the saver's window goes and the process ends with exit code 0 within
-        `limit` seconds. Returns the two delays."""
+        `limit` seconds."""
         watch = self.session.watch_window_gone(SAVER_CLASS, SAVER_TITLE)
         triggered_at = time.time()
         trigger()
@@ -77,7 +80,6 @@ class RendererTestCase(WineTestCase):
         self.assertEqual(exit_code, 0)
         self.assertLess(window_delay, limit, f"{what}: window gone too late")
         self.assertLess(process_delay, limit, f"{what}: process ended too late")
-        return window_delay, process_delay
 
 
 class RendererWindowTest(RendererTestCase):
@@ -128,8 +130,9 @@ class RendererCloseTest(RendererTestCase):
         # window appears under the pointer. The title is set during creation,
         # after the reference point is taken: moving now puts that first
         # message 10 pixels away from it.
+        watch = self.session.watch_for_window(SAVER_CLASS, SAVER_TITLE)
         program = self.session.start(self.renderer)
-        window = self.session.wait_for_window(SAVER_CLASS, SAVER_TITLE, visible=None)
+        window = watch.wait(20)
         self.assertFalse(window.visible, "the window was shown before the pointer could move")
         self.session.move_by(10, 0)
         self.wait_until_drawing(program)

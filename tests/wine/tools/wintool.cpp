@@ -2,7 +2,8 @@
 //
 //   wintool find [--class NAME] [--title TEXT] [--parent HWND] [--wait-ms N]
 //       One line per matching window (top-level, or the children of HWND).
-//       With --wait-ms, polls until at least one matches. Exit 1 when none.
+//       With --wait-ms, prints "looking" and polls until at least one
+//       matches. Exit 1 when none.
 //   wintool info HWND
 //       The same line for one window; exit 1 when HWND is no window.
 //   wintool wait-gone [--class NAME] [--title TEXT] [--timeout-ms N]
@@ -148,6 +149,7 @@ bool ParseOptions(int argc, wchar_t** argv, Options& options) {
 
 int Find(const Options& options) {
   const DWORD start = GetTickCount();
+  if (options.waitMilliseconds > 0) PrintLine("looking");
   std::vector<HWND> matches = FindWindows(options.query);
   while (matches.empty() && GetTickCount() - start < options.waitMilliseconds) {
     Sleep(kPollMilliseconds);
