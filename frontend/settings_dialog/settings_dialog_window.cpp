@@ -177,6 +177,10 @@ LRESULT CALLBACK PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
   }
 }
 
+bool Register(const WNDCLASSW& windowClass) {
+  return RegisterClassW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
 bool RegisterClasses(HINSTANCE instance) {
   WNDCLASSW dialogClass{};
   dialogClass.lpfnWndProc = DialogProc;
@@ -189,7 +193,7 @@ bool RegisterClasses(HINSTANCE instance) {
   panelClass.hInstance = instance;
   panelClass.hCursor = dialogClass.hCursor;
   panelClass.lpszClassName = kPanelClass;
-  return RegisterClassW(&dialogClass) != 0 && RegisterClassW(&panelClass) != 0 && RegisterCommandButtonClass(instance);
+  return Register(dialogClass) && Register(panelClass) && RegisterCommandButtonClass(instance);
 }
 
 // Keeps the dialog out of the task bar without making it a tool window: an
@@ -239,8 +243,8 @@ HWND SettingsDialog::CreateDialogWindow(HWND owner) {
   const int height = frame.bottom - frame.top;
   const int left = PlacedOffset(GetSystemMetrics(SM_CXSCREEN), width, 2);
   const int top = PlacedOffset(GetSystemMetrics(SM_CYSCREEN), height, 3);
-  return CreateWindowExW(WS_EX_CONTROLPARENT, kDialogClass, kSettingsDialogTitle, kDialogStyle, left, top, width,
-                         height, owner, nullptr, instance_, this);
+  return CreateWindowExW(0, kDialogClass, kSettingsDialogTitle, kDialogStyle, left, top, width, height, owner, nullptr,
+                         instance_, this);
 }
 
 // Created in keyboard order: the track box and browse button inside the

@@ -256,6 +256,24 @@ class SettingsDialogLookTest(DialogTestCase):
             self.assertEqual(shot.pixel(x0 + column, y0 + 190), dialog_band(190), f"column {column}")
         self.assertNotEqual(shot.pixel(x0 + CLIENT_SIZE[0], y0 + 190), dialog_band(190))
 
+    def test_other_works_opens_an_https_page_and_the_dialog_stays(self):
+        opened = os.path.join(self.work_dir, "opened.txt")
+        key = r"HKLM\Software\Classes\https\shell\open\command"
+        query = subprocess.run(["wine", "reg", "query", key, "/ve"], env=self.session.env, capture_output=True,
+                               encoding="utf-8", errors="replace", timeout=60).stdout
+        browser = query.split("REG_SZ", 1)[1].strip()
+        self.addCleanup(self.session.wine, "reg", "add", key, "/ve", "/d", browser, "/f")
+        # A browser that only notes the address it was given.
+        note_address = rf"C:\windows\system32\cmd.exe /c echo %1> {windows_path(opened)}"
+        self.session.wine("reg", "add", key, "/ve", "/d", note_address, "/f")
+        dialog = self.open_dialog()
+        dialog.press(OTHER_WORKS)
+        wait_until(lambda: os.path.exists(opened) and os.path.getsize(opened) > 0, 20, "the page to be opened")
+        with open(opened) as f:
+            self.assertTrue(f.read().strip().startswith("https://"))
+        self.assertTrue(dialog.program.running)
+        self.assertEqual(len(self.session.find_windows(title=DIALOG_TITLE)), 1)
+
     def test_hover_shows_the_amber_frame_until_the_pointer_leaves(self):
         dialog = self.open_dialog()
         lower_band = dialog.at(SET[0] + 30, SET[1] + 22)
