@@ -3,7 +3,7 @@
 One session (an Xvfb display and a fresh Wine prefix) serves a whole CTest run;
 a fixture makes it once and removes it at the end:
 
-    python3 harness.py setup STATE_DIR --wintool PATH/wintool.exe [--locale ja_JP.UTF-8]
+    python3 harness.py setup STATE_DIR [--wintool PATH/wintool.exe] [--locale ja_JP.UTF-8]
     python3 harness.py cleanup STATE_DIR
     eval "$(python3 harness.py env STATE_DIR)"    # DISPLAY, WINEPREFIX, ... for shell scripts
 
@@ -480,7 +480,7 @@ def setup(state_dir, wintool, locale):
         "display": display,
         "xvfb_pid": xvfb_pid,
         "prefix": os.path.abspath(os.path.join(state_dir, "prefix")),
-        "wintool": os.path.abspath(wintool),
+        "wintool": os.path.abspath(wintool) if wintool else None,
         "env": {
             "DISPLAY": display,
             "WINEPREFIX": os.path.abspath(os.path.join(state_dir, "prefix")),
@@ -547,7 +547,7 @@ def main():
     commands = parser.add_subparsers(dest="command", required=True)
     setup_parser = commands.add_parser("setup", help="start Xvfb and make a fresh Wine prefix")
     setup_parser.add_argument("state_dir")
-    setup_parser.add_argument("--wintool", required=True)
+    setup_parser.add_argument("--wintool", help="wintool.exe, for the window helpers")
     setup_parser.add_argument("--locale", default="ja_JP.UTF-8")
     cleanup_parser = commands.add_parser("cleanup", help="end Wine and Xvfb, remove the prefix")
     cleanup_parser.add_argument("state_dir")
