@@ -12,8 +12,6 @@
 //   wintool window TITLE [--size WxH] [--until-file PATH]
 //       Opens a plain top-level window, brings it to the front and prints its
 //       HWND in decimal. Runs until the window is closed or PATH exists.
-//   wintool play-sound FILE
-//       Plays a WAV file to the end; exit 0 when it played.
 //
 // A window line is tab-separated key=value fields:
 //   hwnd pid left top right bottom style exstyle visible foreground class title
@@ -232,17 +230,12 @@ int OpenWindow(const Options& options) {
   return 0;
 }
 
-int PlaySoundFile(const Options& options) {
-  if (options.positional.size() != 1) return 2;
-  return PlaySoundW(options.positional[0], nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT) ? 0 : 1;
-}
-
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   Options options;
   if (argc < 2 || !ParseOptions(argc, argv, options)) {
-    std::fputs("usage: wintool find|info|wait-gone|window|play-sound ...\n", stderr);
+    std::fputs("usage: wintool find|info|wait-gone|window ...\n", stderr);
     return 2;
   }
   const std::wstring command = argv[1];
@@ -250,7 +243,6 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"info") return Info(options);
   if (command == L"wait-gone") return WaitGone(options);
   if (command == L"window") return OpenWindow(options);
-  if (command == L"play-sound") return PlaySoundFile(options);
   std::fputs("wintool: unknown command\n", stderr);
   return 2;
 }
