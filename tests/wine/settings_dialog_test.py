@@ -2,7 +2,7 @@
 
 Run by CTest, one test case per CTest test:
     python3 settings_dialog_test.py SettingsDialogLookTest.test_opens_centred_with_its_client_area
-with MIRAVEL_WINE_SESSION and MIRAVEL_DIST set. Where text is shown or stored, a test runs under
+with MIRAVEL_WINE_SESSION, MIRAVEL_DIST and MIRAVEL_WINE_TOOLS set. Where text is shown or stored, a test runs under
 both LANG=C (Wine's ANSI code page 1252) and LANG=ja_JP.UTF-8 (932).
 """
 
@@ -15,15 +15,14 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import SCREEN_SIZE, WineTestCase, wait_until  # noqa: E402
+from frontend_support import (AWAY, FILE_KEY, KIND_KEY, MESSAGE_BOX_TITLE, TRACK_KEY,  # noqa: E402
+                              FrontEndTestCase, settings_bytes, windows_path)
+from harness import SCREEN_SIZE, wait_until  # noqa: E402
 
 DIALOG_TITLE = "<Miravel>"
-DIALOG_CLASS = "MiravelSettingsDialog"
 PANEL_CLASS = "MiravelSettingsPanel"
-MESSAGE_BOX_TITLE = "Miravel (ScreenSaver)"
 OPEN_FILE_TITLE = "ﾌｧｲﾙを開く"
 WS_DISABLED = 0x08000000
-AWAY = (3, 3)  # a screen corner no window covers
 
 # Client-area layout, pixels: (left, top, width, height).
 CLIENT_SIZE = (479, 252)
@@ -43,10 +42,6 @@ DISABLED_OUTLINE = (0xC9, 0xC7, 0xBA)
 NORMAL_LOWER_BAND = (0xD6, 0xD0, 0xC5)
 HIGHLIGHT_LOWER_BAND = (0xE5, 0x97, 0x00)
 
-KIND_KEY = "BGM区分".encode("cp932")
-TRACK_KEY = "BGMﾘﾋﾟｰﾄ".encode("cp932")
-FILE_KEY = "BGMﾌｧｲﾙ".encode("cp932")
-
 
 def band_shade(row, height):
     # Python's round() takes halves to the even neighbour, as the dialog does.
@@ -61,15 +56,6 @@ def dialog_band(row):
 def panel_band(row):
     shade = band_shade(row, PANEL[3]) + 30
     return (shade, shade, shade)
-
-
-def settings_bytes(kind, track, path=b""):
-    return (b"[Section]\r\n" + KIND_KEY + b"=" + str(kind).encode() + b"\r\n" + TRACK_KEY + b"=" +
-            str(track).encode() + b"\r\n" + FILE_KEY + b"=" + path + b"\r\n")
-
-
-def windows_path(unix_path):
-    return "Z:" + os.path.abspath(unix_path).replace("/", "\\")
 
 
 def glyph_images(shot, box, is_ink):
@@ -161,20 +147,10 @@ def find_client_origin(shot, rect):
     return None
 
 
-class DialogTestCase(WineTestCase):
-    """Each test runs its own copy of both programs from its work folder."""
-
-    locale = None  # the session's own
-
+class DialogTestCase(FrontEndTestCase):
     def setUp(self):
         super().setUp()
-        if self.locale is not None:
-            self.session.env.update(LANG=self.locale, LC_ALL=self.locale)
-        for name in ("Miravel.scr", "Miravel.dll"):
-            shutil.copy(os.path.join(os.environ["MIRAVEL_DIST"], name), self.work_dir)
-        self.scr = os.path.join(self.work_dir, "Miravel.scr")
         self.settings_path = os.path.join(self.work_dir, "Miravel.ini")
-        self.session.move_to(*AWAY)
 
     def open_dialog(self):
         program = self.session.start(self.scr, "/c")
@@ -190,10 +166,6 @@ class DialogTestCase(WineTestCase):
         found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"], env=self.session.env,
                                capture_output=True)
         return found.returncode == 0
-
-    def write_settings(self, data):
-        with open(self.settings_path, "wb") as f:
-            f.write(data)
 
     def read_settings(self):
         with open(self.settings_path, "rb") as f:
