@@ -157,8 +157,7 @@ class WindowWatch:
 class GoneWatch:
     """A wintool watching for the last window of a kind to go."""
 
-    def __init__(self, program, reader):
-        self._program = program
+    def __init__(self, reader):
         self._reader = reader
 
     def wait(self, timeout):
@@ -379,11 +378,11 @@ class Session:
                                "--timeout-ms", str(int(timeout * 1000))], "wait-gone")
         reader = LineReader(program.output_path)
         reader.next_line(timeout, f"a window class={class_name!r} title={title!r} to watch")
-        return GoneWatch(program, reader)
+        return GoneWatch(reader)
 
     def open_plain_window(self, title, size=None, timeout=20):
         """Opens another program's plain top-level window and brings it to the front."""
-        stop_file = tempfile.mktemp(prefix="plain-window-", dir=self.state_dir)
+        stop_file = tempfile.mktemp(prefix="plain-window-", dir=os.path.join(self.state_dir, "work"))
         args = ["window", title, "--until-file", stop_file]
         if size is not None:
             args += ["--size", f"{size[0]}x{size[1]}"]
@@ -468,8 +467,17 @@ def _start_xvfb(state_dir):
     return xvfb.pid, f":{number}"
 
 
+def _process_alive(pid):
+    return os.path.exists(f"/proc/{pid}") and os.path.exists(f"/proc/{pid}/exe")
+
+
 def setup(state_dir, wintool, locale):
-    if os.path.exists(os.path.join(state_dir, "session.json")):
+    state_path = os.path.join(state_dir, "session.json")
+    if os.path.exists(state_path):
+        with open(state_path) as f:
+            owner = json.load(f).get("owner_pid")
+        if owner and _process_alive(owner):
+            raise HarnessError(f"{state_dir} serves another test run still going (process {owner})")
         cleanup(state_dir)  # left over from an interrupted run
     shutil.rmtree(state_dir, ignore_errors=True)
     for sub in ("logs", "work"):
@@ -479,6 +487,7 @@ def setup(state_dir, wintool, locale):
         "state_dir": os.path.abspath(state_dir),
         "display": display,
         "xvfb_pid": xvfb_pid,
+        "owner_pid": os.getppid(),  # the test run, or the script that made the session
         "prefix": os.path.abspath(os.path.join(state_dir, "prefix")),
         "wintool": os.path.abspath(wintool) if wintool else None,
         "env": {
@@ -522,6 +531,9 @@ def cleanup(state_dir):
         print("no session to clean up")
         return
     session = Session.load(state_dir)
+    owner = session.state.get("owner_pid")
+    if owner and owner != os.getppid() and _process_alive(owner):
+        raise HarnessError(f"{state_dir} serves another test run still going (process {owner}); left alone")
     session.end_all()
     pid = session.state["xvfb_pid"]
     if _is_our_xvfb(pid):
