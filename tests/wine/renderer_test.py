@@ -135,7 +135,7 @@ class RendererCloseTest(RendererTestCase):
         window = watch.wait(20)
         self.assertFalse(window.visible, "the window was shown before the pointer could move")
         self.session.move_by(10, 0)
-        self.wait_until_drawing(program)
+        self.session.wait_for_window(SAVER_CLASS, SAVER_TITLE, visible=True, foreground=True)
         self.assert_stays(program, "its first mouse message, 10 pixels away")
         self.assert_ends_at_once(program, "the next 10-pixel move", lambda: self.session.move_by(10, 0))
 
