@@ -1,65 +1,64 @@
 #include "glow_sheet_drawing.h"
 
+#include <vector>
+
 #include "gl_api.h"
 #include "glow_sheet.h"
 
 namespace {
 
-struct PointColour {
+// One strip point, as sent to OpenGL.
+struct StripPoint {
   float red, green, blue;
+  float u, v, brightness;
   // After the pipeline clamps the colour to [0, 1], does any channel remain?
   bool Shows() const { return red > 0.0f || green > 0.0f || blue > 0.0f; }
 };
 
-PointColour ColourAt(const GlowSheet& sheet, const SheetVertex& p) {
+StripPoint PointAt(const GlowSheet& sheet, int i, int j) {
+  const SheetVertex p = sheet.At(i, j);
   const float b = p.brightness;
-  return {sheet.red + b - 1.0f, sheet.green + b - 1.0f, sheet.blue + b - 1.0f};
+  return {sheet.red + b - 1.0f, sheet.green + b - 1.0f, sheet.blue + b - 1.0f, p.u, p.v, b};
 }
 
-void EmitPoint(const GlowSheet& sheet, const SheetVertex& p) {
-  const PointColour c = ColourAt(sheet, p);
-  glColor3f(c.red, c.green, c.blue);
+void Emit(const StripPoint& p) {
+  glColor3f(p.red, p.green, p.blue);
   glVertex3f(p.u, p.v, p.brightness);
-}
-
-// Cell j of strip i is the two triangles of points (i+1, j), (i, j),
-// (i+1, j+1), (i, j+1). With additive blending a triangle whose three
-// corners are all clamped to black adds exactly nothing, and most of a sheet
-// is dark; so only runs of cells with a showing corner are sent, each run as
-// a strip that starts on an even point and thus repeats the very triangles,
-// in the very order and winding, that the whole strip would have drawn.
-bool CellShows(const GlowSheet& sheet, int i, int j) {
-  return ColourAt(sheet, sheet.At(i + 1, j)).Shows() || ColourAt(sheet, sheet.At(i, j)).Shows() ||
-         ColourAt(sheet, sheet.At(i + 1, j + 1)).Shows() || ColourAt(sheet, sheet.At(i, j + 1)).Shows();
-}
-
-void DrawStripCells(const GlowSheet& sheet, int i, int firstCell, int lastCell) {
-  glBegin(GL_TRIANGLE_STRIP);
-  for (int j = firstCell; j <= lastCell + 1; ++j) {
-    EmitPoint(sheet, sheet.At(i + 1, j));
-    EmitPoint(sheet, sheet.At(i, j));
-  }
-  glEnd();
 }
 
 }  // namespace
 
+// Strip i runs through the points (i+1, 0), (i, 0), (i+1, 1), (i, 1), ...
+// With additive blending a triangle whose three corners are all clamped to
+// black adds exactly nothing, and most of a sheet is dark at any moment. So
+// only the strip's triangles with a showing corner are sent, each with its
+// corners in the very order the strip gives them (every odd triangle of a
+// strip swaps its first two), which rasterises exactly as the whole strip.
 void DrawSheet(const GlowSheet& sheet) {
   const int n = sheet.Resolution();
+  // Kept between frames so drawing allocates only once.
+  static std::vector<StripPoint> strip;
+  strip.resize(static_cast<std::size_t>(2 * n + 2));
   glPushMatrix();
   glTranslatef(0.2f * sheet.wave[0], 0.2f * sheet.wave[1], 1.6f);
+  bool drawing = false;
   for (int i = 0; i < n; ++i) {
-    int j = 0;
-    while (j < n) {
-      if (!CellShows(sheet, i, j)) {
-        ++j;
-        continue;
+    for (int j = 0; j <= n; ++j) {
+      strip[2 * j] = PointAt(sheet, i + 1, j);
+      strip[2 * j + 1] = PointAt(sheet, i, j);
+    }
+    for (int t = 0; t < 2 * n; ++t) {
+      if (!strip[t].Shows() && !strip[t + 1].Shows() && !strip[t + 2].Shows()) continue;
+      if (!drawing) {
+        glBegin(GL_TRIANGLES);
+        drawing = true;
       }
-      const int first = j;
-      while (j + 1 < n && CellShows(sheet, i, j + 1)) ++j;
-      DrawStripCells(sheet, i, first, j);
-      ++j;
+      const bool odd = (t % 2) != 0;
+      Emit(strip[odd ? t + 1 : t]);
+      Emit(strip[odd ? t : t + 1]);
+      Emit(strip[t + 2]);
     }
   }
+  if (drawing) glEnd();
   glPopMatrix();
 }

@@ -12,8 +12,8 @@
 
 namespace {
 
-constexpr int kWidth = 160;
-constexpr int kHeight = 120;
+constexpr int kWidth = 320;
+constexpr int kHeight = 240;
 
 // The scene's projection on Mesa's offscreen context, read back as RGBA bytes.
 class OffscreenScene : public ::testing::Test {
