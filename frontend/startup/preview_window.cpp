@@ -1,5 +1,6 @@
 #include "preview_window.h"
 
+#include "gdi_objects.h"
 #include "message_loop.h"
 #include "window_timer.h"
 
@@ -8,58 +9,13 @@ namespace {
 constexpr wchar_t kPreviewClassName[] = L"Kestrova_R";
 constexpr wchar_t kPreviewTitle[] = L"Preview Window";
 
-class ScopedBitmap {
- public:
-  explicit ScopedBitmap(HBITMAP bitmap) : bitmap_(bitmap) {}
-  ~ScopedBitmap() {
-    if (bitmap_ != nullptr) DeleteObject(bitmap_);
-  }
-  ScopedBitmap(const ScopedBitmap&) = delete;
-  ScopedBitmap& operator=(const ScopedBitmap&) = delete;
-  HBITMAP Get() const { return bitmap_; }
-
- private:
-  HBITMAP bitmap_;
-};
-
-// A memory DC with a bitmap selected into it, both put back when done.
-class BitmapDc {
- public:
-  BitmapDc(HDC target, HBITMAP bitmap) : dc_(CreateCompatibleDC(target)), previous_(SelectObject(dc_, bitmap)) {}
-  ~BitmapDc() {
-    SelectObject(dc_, previous_);
-    DeleteDC(dc_);
-  }
-  BitmapDc(const BitmapDc&) = delete;
-  BitmapDc& operator=(const BitmapDc&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
-
-class PaintScope {
- public:
-  explicit PaintScope(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
-  ~PaintScope() { EndPaint(window_, &paint_); }
-  PaintScope(const PaintScope&) = delete;
-  PaintScope& operator=(const PaintScope&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HWND window_;
-  PAINTSTRUCT paint_{};
-  HDC dc_;
-};
-
 // All state of the preview window, attached to it at creation.
 struct PreviewWindow {
   PreviewWindow(HINSTANCE instance, HWND parentWindow)
-      : parent(parentWindow), still(LoadBitmapW(instance, MAKEINTRESOURCEW(kPreviewStillId))) {}
+      : parent(parentWindow), still(instance, kPreviewStillId) {}
 
   HWND parent;
-  ScopedBitmap still;
+  ResourcePicture still;
   // NOTE: a child dies with its parent even across processes on Windows, but
   // the check makes sure the process ends wherever that is not delivered.
   WindowTimer parentCheck{1, 250};
@@ -73,10 +29,7 @@ PreviewWindow* PreviewOf(HWND window) {
 // window; the class's black background fills the rest.
 void OnPaint(HWND window, PreviewWindow& state) {
   PaintScope paint(window);
-  BITMAP size{};
-  if (GetObjectW(state.still.Get(), sizeof(size), &size) == 0) return;
-  BitmapDc source(paint.Get(), state.still.Get());
-  BitBlt(paint.Get(), 0, 0, size.bmWidth, size.bmHeight, source.Get(), 0, 0, SRCCOPY);
+  BitBlt(paint.Dc(), 0, 0, kPreviewStillWidth, kPreviewStillHeight, state.still.Dc(), 0, 0, SRCCOPY);
 }
 
 void OnTimer(HWND window, PreviewWindow& state) {

@@ -4,6 +4,8 @@
 #include <cstdint>
 
 inline constexpr int kPreviewStillId = 101;
+inline constexpr int kPreviewStillWidth = 152;
+inline constexpr int kPreviewStillHeight = 112;
 
 // Shows the still of the animation inside the window `parentHandle` (from
 // the command line) until that window has gone.

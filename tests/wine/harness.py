@@ -260,6 +260,7 @@ class Session:
         self.env.update(state["env"])
         self._started = []
         self._log_count = 0
+        self._server_ready = False
 
     @staticmethod
     def load(state_dir):
@@ -276,6 +277,9 @@ class Session:
         # NOTE: the first Wine program after the server starts brings up Wine's
         # own services, which inherit its output. Had it a pipe, reading that
         # pipe to its end would wait for them: output always goes to files.
+        if command[0] == "wine" and not self._server_ready:
+            self._server_ready = True
+            self._warm_up()
         output_path = self._log_path(name)
         with open(output_path, "wb") as output:
             popen = subprocess.Popen(command, cwd=cwd, env=env or self.env, stdin=subprocess.DEVNULL,
@@ -321,11 +325,23 @@ class Session:
     def _wintool(self, *args, timeout=30):
         return self._run(["wine", self.wintool, *args], "wintool", timeout)
 
+    def _warm_up(self):
+        """Starts a wineserver that stays until `end_all`, with Wine's own services up."""
+        # NOTE: a program started while a fresh wineserver is still bringing up
+        # Wine's services, or while an idle one is shutting down, sometimes
+        # never gets going. A persistent server, warmed up by one finished
+        # program, has neither moment.
+        # The server goes into the background holding its output: no pipes.
+        subprocess.run(["wineserver", "-p"], env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL)
+        self.wine("reg", "query", r"HKCU\Software\Wine")
+
     def end_all(self):
         """Ends every process of the prefix, the started ones first."""
         for program in self._started:
             program.kill()
         self._started.clear()
+        self._server_ready = False
         subprocess.run(["wineserver", "-k"], env=self.env, stdin=subprocess.DEVNULL, capture_output=True)
         subprocess.run(["wineserver", "-w"], env=self.env, stdin=subprocess.DEVNULL, capture_output=True)
 
