@@ -10,7 +10,8 @@ packages=(
   # native tests: GoogleTest, Google Benchmark, Mesa's offscreen OpenGL
   libgtest-dev libbenchmark-dev libosmesa6-dev libgl1-mesa-dev libglu1-mesa-dev
   # running the Windows programs
-  wine wine64 xvfb xauth x11-utils xdotool imagemagick
+  # fonts-wine: Wine's own Tahoma and Marlett (the title-bar buttons)
+  wine wine64 fonts-wine xvfb xauth x11-utils xdotool imagemagick
   # sound captured without a sound card
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
   alsa-utils sox lame
