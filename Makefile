@@ -7,7 +7,7 @@ WIN_BUILD := $(BUILD)/win
 NATIVE_BUILD := $(BUILD)/native
 DIST := dist
 
-.PHONY: all deps windows native dist test run bench clean
+.PHONY: all deps windows native dist test run bench screenshots clean
 all: dist native
 
 deps:
@@ -32,6 +32,9 @@ test: dist native
 
 run: dist
 	scripts/run.sh $(DIST)
+
+screenshots: dist
+	scripts/screenshots.sh docs
 
 bench: dist native
 	$(NATIVE_BUILD)/bench/sheet_update_bench
