@@ -1,7 +1,6 @@
 #include "glow_sheet_drawing.h"
 
 #include <GL/osmesa.h>
-#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -9,6 +8,7 @@
 
 #include "glow_sheet.h"
 #include "random_source.h"
+#include "scene_view.h"
 
 namespace {
 
@@ -22,16 +22,7 @@ class OffscreenScene : public ::testing::Test {
     context_ = OSMesaCreateContextExt(OSMESA_RGBA, 0, 0, 0, nullptr);
     ASSERT_NE(context_, nullptr);
     ASSERT_TRUE(OSMesaMakeCurrent(context_, buffer_.data(), GL_UNSIGNED_BYTE, kWidth, kHeight));
-    glViewport(0, 0, kWidth, kHeight);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(20.0, static_cast<double>(kWidth) / kHeight, 0.01, 20.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -5.0f);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_ONE, GL_ONE);
+    SetUpSceneView(kWidth, kHeight);
   }
   void TearDown() override { OSMesaDestroyContext(context_); }
 

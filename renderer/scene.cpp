@@ -1,12 +1,12 @@
 #include "scene.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <ctime>
 
 #include "pixel_format.h"
 #include "random_source.h"
+#include "scene_view.h"
 
 void ApplySceneParameters(HWND window) { SetWindowTextA(window, kSaverTitle); }
 
@@ -21,18 +21,10 @@ void SetUpScene(HWND window, Scene& scene) {
   GetClientRect(window, &client);
   wglMakeCurrent(scene.dc, scene.context);
 
-  glViewport(client.left, client.top, client.right - client.left, client.bottom - client.top);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(20.0, static_cast<double>(client.right) / static_cast<double>(client.bottom), 0.01, 20.0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glTranslatef(0.0f, 0.0f, -5.0f);
-
-  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+  // NOTE: a client rectangle always starts at (0, 0), so right and bottom
+  // are its size: the screen's, for the full-screen window.
+  SetUpSceneView(client.right, client.bottom);
   glClear(GL_COLOR_BUFFER_BIT);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_ONE, GL_ONE);  // sheets add up to light on black
 
   scene.sheets.reserve(kSceneParameters.sheetCount);
   for (int i = 0; i < kSceneParameters.sheetCount; ++i) scene.sheets.emplace_back(kSceneParameters);

@@ -1,7 +1,6 @@
 // Renders one frame of the saver on Mesa's offscreen context, as the renderer
 // would after a few seconds of motion from a fixed seed, and writes it as a
 // binary PPM. Usage: make_preview_still SEED SECONDS WIDTH HEIGHT OUT.ppm
-#include <GL/glu.h>
 #include <GL/osmesa.h>
 
 #include <cstdio>
@@ -11,24 +10,11 @@
 #include "glow_sheet.h"
 #include "glow_sheet_drawing.h"
 #include "random_source.h"
+#include "scene_view.h"
 
 namespace {
 
 constexpr float kFrameStep = 1.0f / 60.0f;
-
-// The renderer's projection for a 4:3 screen, additive light on black.
-void SetUpProjection(int width, int height) {
-  glViewport(0, 0, width, height);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(20.0, 4.0 / 3.0, 0.01, 20.0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glTranslatef(0.0f, 0.0f, -5.0f);
-  glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_ONE, GL_ONE);
-}
 
 std::vector<GlowSheet> MoveSheets(unsigned seed, float seconds) {
   SeedRandom(seed);
@@ -66,7 +52,7 @@ int main(int argc, char** argv) {
   std::vector<unsigned char> rgba(static_cast<std::size_t>(width) * height * 4);
   OSMesaContext context = OSMesaCreateContextExt(OSMESA_RGBA, 0, 0, 0, nullptr);
   if (context == nullptr || !OSMesaMakeCurrent(context, rgba.data(), GL_UNSIGNED_BYTE, width, height)) return 1;
-  SetUpProjection(width, height);
+  SetUpSceneView(width, height);
 
   glClear(GL_COLOR_BUFFER_BIT);
   for (const GlowSheet& sheet : MoveSheets(seed, seconds)) DrawSheet(sheet);

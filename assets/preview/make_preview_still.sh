@@ -14,7 +14,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 g++ -std=c++17 -O2 -I"$renderer" -o "$work/make_preview_still" "$here/make_preview_still.cpp" \
-  "$renderer/glow_sheet.cpp" "$renderer/glow_sheet_drawing.cpp" "$renderer/random_source.cpp" \
+  "$renderer/glow_sheet.cpp" "$renderer/glow_sheet_drawing.cpp" "$renderer/scene_view.cpp" "$renderer/random_source.cpp" \
   "$renderer/hsv_colour.cpp" -lOSMesa -lGLU -lGL
 "$work/make_preview_still" "$seed" "$seconds" 608 448 "$work/still.ppm"
 convert "$work/still.ppm" -filter Triangle -resize '152x112!' -type TrueColor "BMP3:$here/preview_still.bmp"
