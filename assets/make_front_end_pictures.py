@@ -106,26 +106,23 @@ def normal_inner(band):
     return vertical(band.y, hex_colour("#ECEAE3"), hex_colour("#D8D3C8"))
 
 
-def highlight_inner(band):
-    side = band.side()
-    if side == "top":
-        return hex_colour("#FFF0CF") if band.depth == 2 else hex_colour("#FDD889")
-    if side == "bottom":
-        return hex_colour("#F8B330") if band.depth == 3 else hex_colour("#E59700")
-    outer = vertical(band.y, hex_colour("#FFE9B4"), hex_colour("#E59700"))
-    inner = vertical(band.y, hex_colour("#FDD889"), hex_colour("#F8B330"))
-    return outer if band.depth == 2 else inner
+def ring_inner(top_outer, top_inner, bottom_inner, bottom_outer, side_outer_top):
+    """A coloured two-pixel ring inside the outline: flat along the top and bottom, shading
+    from top to bottom down the sides (depth 2 is the outer pixel, depth 3 the inner)."""
+    def inner(band):
+        side = band.side()
+        if side == "top":
+            return hex_colour(top_outer if band.depth == 2 else top_inner)
+        if side == "bottom":
+            return hex_colour(bottom_inner if band.depth == 3 else bottom_outer)
+        if band.depth == 2:
+            return vertical(band.y, hex_colour(side_outer_top), hex_colour(bottom_outer))
+        return vertical(band.y, hex_colour(top_inner), hex_colour(bottom_inner))
+    return inner
 
 
-def selected_inner(band):
-    side = band.side()
-    if side == "top":
-        return hex_colour("#CEE7FF") if band.depth == 2 else hex_colour("#BCD4F6")
-    if side == "bottom":
-        return hex_colour("#89ADE4") if band.depth == 3 else hex_colour("#6982EE")
-    outer = vertical(band.y, hex_colour("#CEE7FF"), hex_colour("#6982EE"))
-    inner = vertical(band.y, hex_colour("#BCD4F6"), hex_colour("#89ADE4"))
-    return outer if band.depth == 2 else inner
+highlight_inner = ring_inner("#FFF0CF", "#FDD889", "#F8B330", "#E59700", side_outer_top="#FFE9B4")
+selected_inner = ring_inner("#CEE7FF", "#BCD4F6", "#89ADE4", "#6982EE", side_outer_top="#CEE7FF")
 
 
 def pressed(x, y):
